@@ -1,0 +1,14 @@
+#include "texts/startup_texts.h"
+#include "texts/text_table.h"
+
+namespace vt {
+
+std::span<const TextSection* const> AllTextSections() {
+  static const TextSection* const kAll[] = {
+      &kPasswordTexts,
+      &kContextMenuTexts,
+  };
+  return kAll;
+}
+
+}  // namespace vt
