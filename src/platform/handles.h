@@ -47,7 +47,7 @@ inline HMODULE NullModule() { return nullptr; }
 inline void CloseKey(HKEY key) { RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void CloseFind(HANDLE handle) { FindClose(handle); }
-inline void FreeModule(HMODULE module) { FreeLibrary(module); }
+inline void UnloadModule(HMODULE library) { FreeLibrary(library); }
 }  // namespace handle_detail
 
 using UniqueHkey = UniqueHandle<HKEY, handle_detail::CloseKey, handle_detail::NullKey>;
@@ -56,6 +56,6 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, handle_detail::CloseKernelHandle
 // CreateFile: INVALID_HANDLE_VALUE means none.
 using UniqueFileHandle = UniqueHandle<HANDLE, handle_detail::CloseKernelHandle, handle_detail::InvalidFileHandle>;
 using UniqueFindHandle = UniqueHandle<HANDLE, handle_detail::CloseFind, handle_detail::InvalidFileHandle>;
-using UniqueModule = UniqueHandle<HMODULE, handle_detail::FreeModule, handle_detail::NullModule>;
+using UniqueModule = UniqueHandle<HMODULE, handle_detail::UnloadModule, handle_detail::NullModule>;
 
 }  // namespace vt

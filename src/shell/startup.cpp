@@ -1,0 +1,4 @@
+#include "shell/startup.h"
+namespace vt {
+int RunTidewright() { return 0; }
+}
