@@ -7,6 +7,7 @@ std::span<const TextSection* const> AllTextSections() {
   static const TextSection* const kAll[] = {
       &kPasswordTexts,
       &kContextMenuTexts,
+      &kStartupNoticeTexts,
   };
   return kAll;
 }

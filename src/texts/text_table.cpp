@@ -16,4 +16,9 @@ std::wstring TextSection::Text(std::wstring_view key) const {
   return LanguageFile.Translate(name, key, German(key));
 }
 
+std::wstring TextSection::Caption(std::wstring_view key) const {
+  const std::wstring_view german = German(key);
+  return LanguageFile.HasSection(name) ? LanguageFile.ComponentCaption(name, key) : std::wstring(german);
+}
+
 }  // namespace vt

@@ -22,6 +22,9 @@ struct TextSection {
   // The translated text of `key` (GetTranslation with the German default).
   // Asking for a key that is not in the table is a programming error.
   std::wstring Text(std::wstring_view key) const;
+  // A translated component caption: the German one while the language file has no
+  // section for this window, else the entry or "Missing Translation".
+  std::wstring Caption(std::wstring_view key) const;
   std::wstring_view German(std::wstring_view key) const;
 };
 
