@@ -21,6 +21,9 @@ case "$action" in
     fi
     source "$here/wine-env.sh" "$build"
     setsid wineserver -p >/dev/null 2>&1 </dev/null &
+    # Wine's own services start with the first program and keep its output open:
+    # start them here, away from the test runner's pipes, or ctest waits for its timeout.
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
     echo "wineserver up, DISPLAY=$DISPLAY"
     ;;
   stop)

@@ -24,11 +24,13 @@ void ListFilesRecursive(const std::wstring& folder, const std::wstring& mask, st
 // Appends the names (not paths) of the folder's subfolders; names starting with "." skipped.
 void ListSubfolders(const std::wstring& folder, std::vector<std::wstring>& list);
 // Removes every empty folder below `folder`, deepest first; the folder itself stays.
-// Each visited subfolder gets normal attributes, also when it stays.
+// Each visited subfolder gets normal attributes, also when it stays. Links are
+// neither entered nor removed nor changed, and a link as `folder` is left alone.
 void RemoveEmptyFolders(const std::wstring& folder);
 // "X:\..." and an existing folder.
 bool IsLocalFolder(const std::wstring& path);
-// The file exists and cannot be opened for reading and writing without sharing.
+// The file exists and cannot be opened for reading and writing without sharing
+// (a folder is no file in use).
 bool FileInUse(const std::wstring& path);
 // As FileInUse, with the attributes cleared for the test and restored afterwards.
 bool FileInUseIgnoringAttributes(const std::wstring& path);
@@ -36,7 +38,7 @@ bool FileInUseIgnoringAttributes(const std::wstring& path);
 // --- shell file operations (undo allowed: deletions go to the recycle bin) ---
 bool ShellCopy(const std::wstring& from, const std::wstring& to);
 bool ShellMove(const std::wstring& from, const std::wstring& to);
-bool RecycleFile(const std::wstring& path);     // no confirmation
+bool RecycleFile(const std::wstring& path);     // an existing file only; no confirmation
 bool RecycleFileAsk(const std::wstring& path);  // the shell asks the user
 // A file or folder to the recycle bin with the shell's progress over `owner`.
 bool RecyclePath(const std::wstring& path, HWND owner, bool& aborted);
@@ -56,5 +58,9 @@ void IniDeleteKey(const std::wstring& file, const std::wstring& section, const s
 // --- long paths ---
 // The "\\?\" form of an absolute path when it is too long for the plain API.
 std::wstring LongPath(const std::wstring& path);
+// The absolute form of a path (relative to the current folder); the path itself
+// when it cannot be resolved. Ini and shell operations need this: a bare ini
+// name would otherwise land in the Windows folder.
+std::wstring FullPathName(const std::wstring& path);
 
 }  // namespace vt
