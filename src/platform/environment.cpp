@@ -41,8 +41,12 @@ std::wstring QueryUserTempDir() {
   if (localAppData.empty()) return {};
   const size_t slash = localAppData.rfind(L'\\');
   const std::wstring classic = (slash == std::wstring::npos ? localAppData : localAppData.substr(0, slash)) + L"\\TEMP";
-  if (!FolderExists(classic) && FolderExists(localAppData + L"\\Temp")) return localAppData + L"\\Temp";
-  return classic;
+  if (FolderExists(classic)) return classic;
+  // Newer systems keep the user's temp folder elsewhere; use the one the system names.
+  wchar_t temp[MAX_PATH + 1] = {};
+  std::wstring current(temp, GetTempPathW(MAX_PATH + 1, temp));
+  while (current.size() > 3 && current.back() == L'\\') current.pop_back();
+  return FolderExists(current) ? current : classic;
 }
 
 OsVersionInfo QueryOsVersionInfo() {

@@ -17,8 +17,8 @@ std::wstring QueryWindowsDir();
 std::wstring QuerySystemDir();
 // The local application-data folder without its last component, + "\TEMP"; empty
 // when the shell gives no such folder. Where that folder does not exist (every
-// Windows since Vista keeps the user's temp folder at "<local app data>\Temp"),
-// the existing "<local app data>\Temp" is used instead.
+// Windows since Vista keeps the user's temp folder elsewhere), the temp folder
+// the system names for the user is used instead.
 std::wstring QueryUserTempDir();
 
 // Version numbers, service pack and product name as this system reports them.

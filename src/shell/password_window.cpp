@@ -126,6 +126,7 @@ void PasswordWindow::Close() {
 }
 
 bool PasswordWindow::ShowModal() {
+  if (!window_) return false;  // no window could be made (no display): nobody can enter the password
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   SetFocus(edit_);
