@@ -1,5 +1,8 @@
 #include "platform/dialogs.h"
 
+#include <commdlg.h>
+#include <shlobj.h>
+
 #include <cstdio>
 
 #include "core/globals.h"
@@ -54,6 +57,9 @@ class LoggingDialogs final : public DialogService {
     }
     return r.buttons == MessageButtons::Ok || answerYes_;
   }
+  // Unattended runs never block on a file dialog.
+  std::optional<std::wstring> AskFileName(const FileRequest&) override { return std::nullopt; }
+  std::optional<std::wstring> AskFolder(HWND, const std::wstring&) override { return std::nullopt; }
 
  private:
   std::wstring path_;
@@ -70,6 +76,36 @@ std::wstring Environment(const wchar_t* name) {
 }
 
 }  // namespace
+
+std::optional<std::wstring> DialogService::AskFileName(const FileRequest& request) {
+  std::wstring filter = request.filter + L'\0' + request.filter + L'\0' + L'\0';
+  std::wstring buffer = request.initial;
+  buffer.resize(32768, L'\0');
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = request.owner;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  const BOOL chosen = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!chosen) return std::nullopt;
+  return std::wstring(buffer.c_str());
+}
+
+std::optional<std::wstring> DialogService::AskFolder(HWND owner, const std::wstring& title) {
+  BROWSEINFOW info{};
+  info.hwndOwner = owner;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  PIDLIST_ABSOLUTE list = SHBrowseForFolderW(&info);
+  if (!list) return std::nullopt;
+  wchar_t path[MAX_PATH] = {};
+  const bool ok = SHGetPathFromIDListW(list, path);
+  CoTaskMemFree(list);
+  if (!ok) return std::nullopt;
+  return std::wstring(path);
+}
 
 DialogService& Dialogs() { return *active; }
 

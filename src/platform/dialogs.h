@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace vt {
@@ -19,11 +20,21 @@ struct MessageRequest {
   MessageButtons buttons = MessageButtons::Ok;
 };
 
+struct FileRequest {
+  HWND owner = nullptr;
+  std::wstring filter = L"*.*";  // a mask such as "*.txt"
+  std::wstring initial;          // file name to start from
+  bool save = false;             // choose a file to write
+};
+
 class DialogService {
  public:
   virtual ~DialogService() = default;
   // True for OK or Yes.
   virtual bool ShowMessage(const MessageRequest& request) = 0;
+  // The chosen file or folder; nothing when the user cancels.
+  virtual std::optional<std::wstring> AskFileName(const FileRequest& request);
+  virtual std::optional<std::wstring> AskFolder(HWND owner, const std::wstring& title);
 };
 
 // The active service (the real Win32 message box unless replaced).
