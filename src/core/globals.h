@@ -32,6 +32,13 @@ inline std::vector<std::wstring> SkinList;
 inline bool OneClickRunning = false;
 inline bool CancelRequested = false;
 
+// First lines of the main window's category buttons; module headers show them.
+inline std::wstring CategoryTitleCleaning;
+inline std::wstring CategoryTitleTuning;
+inline std::wstring CategoryTitleTools;
+inline std::wstring CategoryTitleNew;
+inline std::wstring CategoryTitleOneClick;
+
 // Lookups in the loaded language file, for the window that shows the text.
 inline void GetTranslation(std::wstring_view section, std::wstring_view key, std::wstring& text) {
   LanguageFile.GetTranslation(section, key, text);
