@@ -1,5 +1,6 @@
 #include "platform/environment.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <vector>
@@ -18,6 +19,15 @@ std::wstring ExecutablePath() {
     if (length < buffer.size()) return buffer.substr(0, length);
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::wstring CommandLineArgument(int index) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!arguments) return {};
+  std::wstring argument = index >= 0 && index < count ? arguments[index] : L"";
+  LocalFree(arguments);
+  return argument;
 }
 
 std::wstring ExecutableFolder() {

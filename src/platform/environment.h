@@ -11,6 +11,9 @@
 namespace vt {
 
 std::wstring ExecutablePath();
+// Argument `index` of the program's command line (1 is the first after the
+// program); empty when there is none.
+std::wstring CommandLineArgument(int index);
 // The executable's folder: everything from the last "\" of its path on removed.
 std::wstring ExecutableFolder();
 std::wstring QueryWindowsDir();

@@ -9,9 +9,13 @@
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/language_files.h"
+#include "platform/news_channels.h"
 #include "platform/text_codec.h"
 #include "platform/win_registry.h"
+#include "shell/main_window.h"
 #include "shell/password_window.h"
+#include "shell/splash_window.h"
+#include "ui/application.h"
 #include "texts/startup_texts.h"
 
 namespace vt {
@@ -96,6 +100,10 @@ void RegisterContextMenus() {
   }
 }
 
+void StartNewsChannels(HWND mainWindow) {
+  ShowNewsChannels(mainWindow, L"1506", ProductVersion, HKLM, ProductRegKey + L"\\infochannels");
+}
+
 int RunTidewright() {
   InstallDialogLogFromEnvironment();
   // Application title: the task-bar text and the default message caption.
@@ -105,16 +113,23 @@ int RunTidewright() {
   if (!ChooseSkin()) return kExitFatal;
   if (!ChooseAndLoadLanguage()) return kExitFatal;
   if (!PassStartupPassword()) return kExitFatal;
-  RegisterContextMenus();
-
-  // The main window takes over from here; until it is built, say that start-up
-  // completed and with which language and skin.
-  std::wstring skinName = SkinDir.substr(SkinDir.rfind(L'\\') + 1);
-  Dialogs().ShowMessage({nullptr,
-                         kStartupNoticeTexts.Text(L"MESSAGE_Started") + L"\r\n\r\n" + LanguageDisplayName(LanguageId) +
-                             L"\r\nSkin: " + skinName,
-                         ProductTitle, MessageIcon::Information, MessageButtons::Ok});
-  return 0;
+  // The main window, then the splash that reports the skin's loading.
+  MainWindow mainWindow;
+  {
+    SplashWindow splash;
+    splash.Show();
+    ui::ProcessPendingMessages();
+    RegisterContextMenus();
+    SetWindowPos(splash.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    mainWindow.InitSkin([&](const std::wstring& text) { splash.SetStatus(text); });
+  }
+  StartNewsChannels(mainWindow.Handle());
+  mainWindow.DispatchSwitch(CommandLineArgument(1));
+  // A module started by a switch closes the main window, which ends the program.
+  if (ui::QuitRequested() || DecideCommandLineSwitch(CommandLineArgument(1)).closeAfterwards) return 0;
+  mainWindow.Show();
+  SetForegroundWindow(mainWindow.Handle());
+  return ui::RunMessageLoop();
 }
 
 }  // namespace vt

@@ -22,13 +22,8 @@ constexpr TextEntry kContextMenuEntries[] = {
     {L"CONTEXTMENU_JOIN", L""},     {L"CONTEXTMENU_SPLIT", L""},
 };
 
-constexpr TextEntry kStartupNoticeEntries[] = {
-    {L"MESSAGE_Started", L"Veltrano Tidewright 2007 wurde erfolgreich gestartet."},
-};
-
 }  // namespace
 
-const TextSection kStartupNoticeTexts{L"StartupNotice", kStartupNoticeEntries};
 const TextSection kPasswordTexts{L"Form_Password", kPasswordEntries};
 const TextSection kContextMenuTexts{L"ShellContextmenus", kContextMenuEntries};
 

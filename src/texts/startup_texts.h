@@ -6,6 +6,5 @@ namespace vt {
 
 extern const TextSection kPasswordTexts;      // the start-up password window
 extern const TextSection kContextMenuTexts;  // captions handed to the shell extension
-extern const TextSection kStartupNoticeTexts;  // shown when start-up has completed
 
 }  // namespace vt

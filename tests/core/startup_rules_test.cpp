@@ -81,3 +81,20 @@ TEST(CommandLineSwitches, DecisionTable) {
 }
 
 }  // namespace vt
+
+#include "core/links.h"
+
+namespace vt {
+
+TEST(RedirectAddress, ShapeAndLanguageTags) {
+  EXPECT_EQ(BuildRedirectAddress(L"", L"de-de", L"en-us", L"support"),
+            L"http://www.veltrano.example/linktarget/?product=1506&version=3.21&edition=&syslang=de-de&lang=en-us"
+            L"&target=support");
+  EXPECT_EQ(BuildRedirectAddress(L"Pro", L"", L"", L"myarea"),
+            L"http://www.veltrano.example/linktarget/?product=1506&version=3.21&edition=Pro&syslang=&lang=&target=myarea");
+  EXPECT_EQ(LanguageTag(L"DE", L"DE", L"DEU", L"DEU"), L"de-de");
+  EXPECT_EQ(LanguageTag(L"", L"", L"ENU", L"USA"), L"en-us");
+  EXPECT_EQ(LanguageTag(L"", L"", L"E", L""), L"");
+}
+
+}  // namespace vt
