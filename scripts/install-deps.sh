@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 fonts-wine
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
-  fp-utils
+  fp-utils libchm-bin
 )
 missing=()
 for p in "${packages[@]}"; do
