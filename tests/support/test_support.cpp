@@ -1,5 +1,8 @@
 #include "support/test_support.h"
 
+#include <objidl.h>
+#include <gdiplus.h>
+
 #include <atomic>
 
 #include "platform/environment.h"
@@ -62,6 +65,41 @@ std::string ReadTextFile(const std::wstring& path) {
   DWORD read = 0;
   while (ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
   return bytes;
+}
+
+bool SaveWindowShot(HWND window, const std::wstring& path) {
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return false;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, old);
+  bool saved = false;
+  {
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    {
+      Gdiplus::Bitmap image(bitmap, nullptr);
+      CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+      saved = image.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
+    }
+    Gdiplus::GdiplusShutdown(token);
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
+}
+
+std::wstring ScreensFolder() {
+  wchar_t buffer[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"VT_SCREENS_DIR", buffer, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::wstring(buffer, length) : std::wstring();
 }
 
 std::wstring TestProgramFolder() { return ExecutableFolder(); }

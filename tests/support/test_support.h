@@ -30,6 +30,12 @@ void RemoveTree(const std::wstring& path);
 void WriteTextFile(const std::wstring& path, const std::string& bytes);
 std::string ReadTextFile(const std::wstring& path);  // empty when missing
 
+// Saves what the screen shows of the window as a PNG file (for the screenshot
+// runs; the window must be visible). Returns false when nothing was saved.
+bool SaveWindowShot(HWND window, const std::wstring& path);
+// The folder named by VT_SCREENS_DIR (screenshots wanted), or empty.
+std::wstring ScreensFolder();
+
 // Folder of the running test program, and the shipped folder of this build.
 std::wstring TestProgramFolder();
 std::wstring DistFolder();
