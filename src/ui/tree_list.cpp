@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <thread>
 
 namespace vt::ui {
 
@@ -17,6 +18,7 @@ constexpr int kCheckSlot = 20;  // check box plus its gap to the text
 constexpr int kTextPadding = 4;
 // Scroll bars hold an int; far below INT_MAX so that position + page never overflows.
 constexpr std::int64_t kScrollLimit = 1 << 30;
+constexpr int kParallelSortRows = 100000;
 
 const COLORREF kSelectionColor = RGB(0, 120, 215);
 const COLORREF kSelectionBorder = RGB(0, 90, 170);
@@ -51,9 +53,11 @@ void FrameSolid(HDC dc, const RECT& rect, COLORREF color) {
   FillSolid(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, color);
 }
 
-void DrawCheckBox(HDC dc, const RECT& box, CheckState state) {
+void DrawCheckBox(HDC dc, const RECT& box, CheckState state, bool onSelection) {
   if (state == CheckState::Checked) {
     FillSolid(dc, box, kCheckAccent);
+    // On the highlight a marked box would melt into it without an edge.
+    if (onSelection) FrameSolid(dc, box, RGB(255, 255, 255));
     // A tick drawn as two thick strokes.
     HPEN pen = CreatePen(PS_SOLID, 2, RGB(255, 255, 255));
     HGDIOBJ old = SelectObject(dc, pen);
@@ -303,19 +307,23 @@ std::vector<int> TreeList::Children(int header) const {
   return result;
 }
 
-std::vector<int> TreeList::Rows() const {
+std::vector<int> TreeList::RowsWith(std::uint8_t flags) const {
   std::vector<int> result;
-  result.reserve(liveRows_);
+  if (flags == 0) result.reserve(liveRows_);
+  const auto take = [&](int row) {
+    const std::uint8_t f = rows_[row].flags;
+    if (!(f & kRemovedFlag) && (f & flags) == flags) result.push_back(row);
+  };
   for (int top : top_) {
     if (rows_[top].flags & kRemovedFlag) continue;
-    result.push_back(top);
-    if (const Group* group = GroupOf(top)) {
-      for (int child : group->children)
-        if (!(rows_[child].flags & kRemovedFlag)) result.push_back(child);
-    }
+    take(top);
+    if (const Group* group = GroupOf(top))
+      for (int child : group->children) take(child);
   }
   return result;
 }
+
+std::vector<int> TreeList::Rows() const { return RowsWith(0); }
 
 void TreeList::RemoveRow(int row) {
   if (!IsValidRow(row)) return;
@@ -588,11 +596,7 @@ void TreeList::SelectAll() {
 }
 
 std::vector<int> TreeList::SelectedRows() const {
-  std::vector<int> result;
-  if (selectedCount_ == 0) return result;
-  for (int row : Rows())
-    if (rows_[row].flags & kSelectedFlag) result.push_back(row);
-  return result;
+  return selectedCount_ == 0 ? std::vector<int>() : RowsWith(kSelectedFlag);
 }
 
 void TreeList::SetFocusedRow(int row) {
@@ -631,12 +635,38 @@ void TreeList::Sort(int column, bool ascending) {
   UpdateSortMark();
   if (!compare) return;
   Compact();  // removed rows are not worth comparing
-  const auto less = [this, column, ascending](int a, int b) {
-    const int result = compare(rows_[a].record, rows_[b].record, column);
+  // Sorted as (record, row) pairs side by side, so comparing touches no row entry.
+  const auto& compareRecords = compare;
+  const auto less = [&compareRecords, column, ascending](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+    const int result = compareRecords(a.first, b.first, column);
     return ascending ? result < 0 : result > 0;
   };
-  std::stable_sort(top_.begin(), top_.end(), less);
-  for (Group& group : groups_) std::stable_sort(group.children.begin(), group.children.end(), less);
+  const auto sortOrder = [&](std::vector<std::int32_t>& order, std::vector<std::pair<int, int>>& pairs) {
+    pairs.clear();
+    for (int row : order) pairs.emplace_back(rows_[row].record, row);
+    std::stable_sort(pairs.begin(), pairs.end(), less);
+    for (size_t i = 0; i < pairs.size(); ++i) order[i] = pairs[i].second;
+  };
+  const auto sortGroups = [&](size_t from, size_t to) {
+    std::vector<std::pair<int, int>> pairs;
+    for (size_t g = from; g < to; ++g) sortOrder(groups_[g].children, pairs);
+  };
+  std::vector<std::pair<int, int>> pairs;
+  sortOrder(top_, pairs);
+  // Big lists sort their categories on two threads, split at half the rows; the
+  // categories are independent and the comparison only reads the records.
+  size_t split = 0;
+  if (liveRows_ >= kParallelSortRows && groups_.size() > 1) {
+    std::int64_t seen = 0;
+    while (split < groups_.size() && seen < liveRows_ / 2) seen += groups_[split++].children.size();
+  }
+  if (split > 0 && split < groups_.size()) {
+    std::thread other(sortGroups, split, groups_.size());
+    sortGroups(0, split);
+    other.join();
+  } else {
+    sortGroups(0, groups_.size());
+  }
   Changed(true);
 }
 
@@ -991,7 +1021,7 @@ void TreeList::PaintRow(HDC dc, int row, int top, int height, int clientWidth) {
         DrawExpandGlyph(dc, glyph, Expanded(row), selected ? RGB(255, 255, 255) : kGlyphColor);
       cell.left = glyph.right + 2;
       if (entry.check != static_cast<std::uint8_t>(CheckKind::None)) {
-        DrawCheckBox(dc, CheckBoxRect(row), StateOf(row));
+        DrawCheckBox(dc, CheckBoxRect(row), StateOf(row), selected);
         cell.left += kCheckSlot - 2;
       }
     }
@@ -1159,27 +1189,35 @@ LRESULT TreeList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- shared helpers ----
 
-namespace {
-
-void MarkNodes(TreeList& list, bool selectedOnly, bool checked) {
-  list.BeginUpdate();
-  for (int row : selectedOnly ? list.SelectedRows() : list.Rows()) {
-    if (list.CheckKindOf(row) != CheckKind::None) list.SetChecked(row, checked, false);
+void TreeList::MarkRows(bool selectedOnly, bool checked) {
+  if (selectedOnly) {
+    for (int row : SelectedRows()) ApplyMark(row, checked, false);
+  } else {
+    // Every row, so the order does not matter: straight through the array.
+    for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+      const Row& entry = rows_[row];
+      if (!(entry.flags & kRemovedFlag) && entry.check != static_cast<std::uint8_t>(CheckKind::None))
+        SetMarkRaw(row, checked);
+    }
   }
-  list.EndUpdate();
+  Changed(false);
 }
 
-}  // namespace
-
-void CheckNodes(TreeList& list, bool selectedOnly) { MarkNodes(list, selectedOnly, true); }
-void UncheckNodes(TreeList& list, bool selectedOnly) { MarkNodes(list, selectedOnly, false); }
-
-int CountCheckedNodes(const TreeList& list) {
+int TreeList::CountChecked() const {
   int count = 0;
-  for (int row : list.Rows())
-    if (list.CheckKindOf(row) != CheckKind::None && list.Checked(row)) ++count;
+  for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+    const Row& entry = rows_[row];
+    if ((entry.flags & kRemovedFlag) || entry.check == static_cast<std::uint8_t>(CheckKind::None)) continue;
+    if (entry.check == static_cast<std::uint8_t>(CheckKind::TriState) ? StateOf(row) == CheckState::Checked
+                                                                       : (entry.flags & kCheckedFlag) != 0)
+      ++count;
+  }
   return count;
 }
+
+void CheckNodes(TreeList& list, bool selectedOnly) { list.MarkRows(selectedOnly, true); }
+void UncheckNodes(TreeList& list, bool selectedOnly) { list.MarkRows(selectedOnly, false); }
+int CountCheckedNodes(const TreeList& list) { return list.CountChecked(); }
 
 bool FillGradient(HDC dc, const RECT& rect, int bands, COLORREF from, COLORREF to, int direction) {
   if (bands < 1) return false;

@@ -122,7 +122,8 @@ class TreeList : public WinControl, public ColumnHost {
   // ---- sorting ----
   // With `sortable`, a click on a column caption sorts by it (ascending; again:
   // descending) unless onHeaderClick takes the click. Sorting reorders the
-  // category rows among themselves and the rows within each category.
+  // category rows among themselves and the rows within each category. On big
+  // lists `compare` runs on two threads at once: it must only read.
   bool sortable = false;
   std::function<int(int recordA, int recordB, int column)> compare;
   std::function<void(int column)> onHeaderClick;
@@ -156,6 +157,12 @@ class TreeList : public WinControl, public ColumnHost {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  friend void CheckNodes(TreeList&, bool);
+  friend void UncheckNodes(TreeList&, bool);
+  friend int CountCheckedNodes(const TreeList&);
+  void MarkRows(bool selectedOnly, bool checked);
+  int CountChecked() const;
+
   enum Flag : std::uint8_t {
     kHeaderFlag = 1,
     kCheckedFlag = 2,
@@ -186,6 +193,7 @@ class TreeList : public WinControl, public ColumnHost {
   enum class Hit { None, Row, Glyph, CheckBox };
 
   int NewRow(int record, int parent, bool header);
+  std::vector<int> RowsWith(std::uint8_t flags) const;  // display order
   Group* GroupOf(int row);
   const Group* GroupOf(int row) const;
   int EnsureGroup(int row);
