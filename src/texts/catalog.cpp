@@ -1,3 +1,4 @@
+#include "texts/options_texts.h"
 #include "texts/startup_texts.h"
 #include "texts/text_table.h"
 
@@ -6,6 +7,7 @@ namespace vt {
 std::span<const TextSection* const> AllTextSections() {
   static const TextSection* const kAll[] = {
       &kPasswordTexts,
+      &kOptionsTexts,
       &kContextMenuTexts,
       &kStartupNoticeTexts,
   };
