@@ -13,6 +13,7 @@
 #include "platform/text_codec.h"
 #include "platform/win_registry.h"
 #include "shell/main_window.h"
+#include "shell/options_window.h"
 #include "shell/password_window.h"
 #include "shell/splash_window.h"
 #include "ui/application.h"
@@ -115,6 +116,7 @@ int RunTidewright() {
   if (!PassStartupPassword()) return kExitFatal;
   // The main window, then the splash that reports the skin's loading.
   MainWindow mainWindow;
+  mainWindow.showOptions = [] { ShowOptionsWindow(); };
   {
     SplashWindow splash;
     splash.Show();

@@ -1,3 +1,4 @@
+#include "texts/main_texts.h"
 #include "texts/options_texts.h"
 #include "texts/startup_texts.h"
 #include "texts/text_table.h"
@@ -9,7 +10,8 @@ std::span<const TextSection* const> AllTextSections() {
       &kPasswordTexts,
       &kOptionsTexts,
       &kContextMenuTexts,
-      &kStartupNoticeTexts,
+      &kMainWindowTexts,
+      &kSplashTexts,
   };
   return kAll;
 }
