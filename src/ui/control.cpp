@@ -159,6 +159,7 @@ Container::Container(std::wstring name, DWORD style, DWORD exStyle, RECT bounds)
 }
 
 Container::~Container() {
+  if (tooltip_) DestroyWindow(tooltip_);
   if (brush_) DeleteObject(brush_);
   // Children unregister themselves; forget them so late callbacks find nothing.
   children_.clear();
@@ -279,11 +280,37 @@ void Container::OnMouseMove(int x, int y) {
     if (hover_) hover_->MouseLeave();
     hover_ = hit;
     if (hover_) hover_->MouseEnter();
+    ShowHint(hover_);
   }
   if (!trackingLeave_) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
     trackingLeave_ = TrackMouseEvent(&track);
   }
+}
+
+// One tooltip per container; its single tool is moved onto the control under the
+// mouse and given that control's hint.
+void Container::ShowHint(GraphicControl* control) {
+  const bool wanted = control && !control->hint.empty();
+  if (!tooltip_ && !wanted) return;
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = handle_;
+  info.uId = 1;
+  if (!tooltip_) {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, handle_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    info.uFlags = TTF_SUBCLASS;
+    info.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+  SendMessageW(tooltip_, TTM_POP, 0, 0);
+  info.rect = wanted ? control->Bounds() : RECT{};
+  SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+  std::wstring text = wanted ? control->hint : std::wstring();
+  info.lpszText = text.data();
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(tooltip_, TTM_ACTIVATE, wanted, 0);
 }
 
 void Container::OnPaint() {
@@ -353,6 +380,7 @@ LRESULT Container::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (hover_ && !pressed_) {
         hover_->MouseLeave();
         hover_ = nullptr;
+        ShowHint(nullptr);
       }
       return 0;
     case WM_LBUTTONDOWN: {

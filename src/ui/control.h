@@ -150,8 +150,10 @@ class Container : public WinControl {
   Picture background_;
   bool tiled_ = false;
   HBRUSH brush_ = nullptr;  // for transparent-looking standard controls
+  void ShowHint(GraphicControl* control);
   GraphicControl* hover_ = nullptr;
   GraphicControl* pressed_ = nullptr;
+  HWND tooltip_ = nullptr;  // hints of graphic controls, made when first needed
   bool trackingLeave_ = false;
 };
 

@@ -80,7 +80,15 @@ void Form::SetStayOnTop(bool onTop) {
   SetWindowPos(handle_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Form::SetMaximized(bool maximized) { ShowWindow(handle_, maximized ? SW_MAXIMIZE : SW_RESTORE); }
+void Form::SetMaximized(bool maximized) {
+  showMaximized_ = maximized;
+  if (IsWindowVisible(handle_)) ShowWindow(handle_, maximized ? SW_MAXIMIZE : SW_RESTORE);
+}
+
+void Form::SetVisible(bool visible) {
+  visible_ = visible;
+  ShowWindow(handle_, !visible ? SW_HIDE : showMaximized_ ? SW_SHOWMAXIMIZED : SW_SHOW);
+}
 bool Form::Maximized() const { return IsZoomed(handle_); }
 
 int Form::ClientWidth() const {

@@ -30,7 +30,9 @@ class Form : public Container {
   void Close();
   void CenterOnScreen();
   void SetStayOnTop(bool onTop);
+  // On a hidden window this takes effect when it is shown (one state change, not two).
   void SetMaximized(bool maximized);
+  void SetVisible(bool visible) override;
   bool Maximized() const;
   int ClientWidth() const;
   int ClientHeight() const;
@@ -54,6 +56,7 @@ class Form : public Container {
  private:
   bool modal_ = false;
   bool closing_ = false;
+  bool showMaximized_ = false;
 };
 
 // The form that owns the control (walking owners), or null.
