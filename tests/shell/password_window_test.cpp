@@ -18,12 +18,6 @@ void Type(HWND edit, const std::wstring& text) {
   for (wchar_t ch : text) SendMessageW(edit, WM_CHAR, ch, 0);
 }
 
-std::wstring TextOf(HWND window) {
-  wchar_t buffer[256] = {};
-  GetWindowTextW(window, buffer, 256);
-  return buffer;
-}
-
 }  // namespace
 
 TEST(PasswordWindow, AcceptsOnlyTheStoredPassword) {
@@ -41,7 +35,7 @@ TEST(PasswordWindow, AcceptsOnlyTheStoredPassword) {
       {"typed letters are upper-cased and accepted",
        [](PasswordWindow& w) {
          Type(w.Edit(), L"geheim");
-         EXPECT_EQ(TextOf(w.Edit()), L"GEHEIM");
+         EXPECT_EQ(WindowText(w.Edit()), L"GEHEIM");
          w.ClickOk();
        },
        true,
@@ -66,7 +60,7 @@ TEST(PasswordWindow, AcceptsOnlyTheStoredPassword) {
     SCOPED_TRACE(c.what);
     RecordingDialogs dialogs;
     PasswordWindow window(stored);
-    EXPECT_EQ(TextOf(window.Handle()), L"Passwort eingeben");
+    EXPECT_EQ(WindowText(window.Handle()), L"Passwort eingeben");
     EXPECT_TRUE(GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     window.onShown = c.act;
     EXPECT_EQ(window.ShowModal(), c.result);

@@ -49,6 +49,12 @@ void RemoveTree(const std::wstring& path) {
   RemoveDirectoryW(longPath.c_str());
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(GetWindowTextLengthW(window), L'\0');
+  GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
+  return text;
+}
+
 void WriteTextFile(const std::wstring& path, const std::string& bytes) {
   UniqueFileHandle file(CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -27,6 +27,7 @@ class ScratchFolder {
 };
 
 void RemoveTree(const std::wstring& path);
+std::wstring WindowText(HWND window);
 void WriteTextFile(const std::wstring& path, const std::string& bytes);
 std::string ReadTextFile(const std::wstring& path);  // empty when missing
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/globals.h"
+#include "support/test_support.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/translation.h"
@@ -32,12 +33,6 @@ class TaggedForm : public ui::Form {
   ui::CheckBox& CheckBox_Option;
   ui::LabeledEdit& LabeledEdit_Name;
 };
-
-std::wstring WindowText(HWND window) {
-  wchar_t buffer[256] = {};
-  GetWindowTextW(window, buffer, 256);
-  return buffer;
-}
 
 }  // namespace
 
