@@ -292,11 +292,6 @@ LRESULT OptionsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (onShown) onShown(*this);
     return 0;
   }
-  // Escape closes like the close box: nothing but password changes is kept.
-  if (message == WM_COMMAND && lParam == 0 && LOWORD(wParam) == IDCANCEL) {
-    Close();
-    return 0;
-  }
   return ui::Form::WindowProc(message, wParam, lParam);
 }
 

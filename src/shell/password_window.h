@@ -2,46 +2,37 @@
 // stored; the program ends unless the right one is entered.
 #pragma once
 
-#include <windows.h>
-
 #include <functional>
 #include <string>
 
+#include "ui/controls.h"
+#include "ui/form.h"
+
 namespace vt {
 
-class PasswordWindow {
+class PasswordWindow : public ui::Form {
  public:
   // `stored` is the scrambled password as kept in the settings.
   explicit PasswordWindow(std::wstring stored);
-  ~PasswordWindow();
-  PasswordWindow(const PasswordWindow&) = delete;
-  PasswordWindow& operator=(const PasswordWindow&) = delete;
 
   // Runs until the window closes; true only after a correct password.
   bool ShowModal();
-  // Called once from inside the modal loop after the window is shown (tests type
-  // and click from here).
-  std::function<void(PasswordWindow&)> onShown;
+  // Called once from inside the modal loop (tests type and click from here).
+  std::function<void(PasswordWindow&)> onShownWindow;
 
-  HWND Handle() const { return window_; }
-  HWND Edit() const { return edit_; }
-  void ClickOk();
-  void ClickAbort();
+  HWND Edit() const { return LabeledEdit1.Handle(); }
+  void ClickOk() { Button_Ok.Click(); }
+  void ClickAbort() { Button_Abort.Click(); }
+
+  ui::Label& Label_Info;
+  ui::LabeledEdit& LabeledEdit1;
+  ui::Button& Button_Abort;
+  ui::Button& Button_Ok;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Create();
-  void Close();
-
+  void OkClick();
   std::wstring stored_;
-  HWND window_ = nullptr;
-  HWND edit_ = nullptr;
-  HWND okButton_ = nullptr;
-  HWND abortButton_ = nullptr;
-  HFONT font_ = nullptr;
   bool result_ = false;
-  bool closed_ = false;
 };
 
 // Step of start-up: true when no password is stored or the right one was entered.

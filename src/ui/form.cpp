@@ -10,6 +10,8 @@ namespace vt::ui {
 
 namespace {
 
+constexpr UINT kShownMessage = WM_APP + 0x51;
+
 RECT FrameFor(int clientWidth, int clientHeight, DWORD style) {
   RECT rect{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&rect, style, FALSE, WS_EX_CONTROLPARENT);
@@ -112,6 +114,7 @@ int Form::ShowModal() {
   EnumThreadWindows(GetCurrentThreadId(), &DisableOthers, reinterpret_cast<LPARAM>(&disabled));
   SetVisible(true);
   SetForegroundWindow(handle_);
+  PostMessageW(handle_, kShownMessage, 0, 0);
   RunModalLoop([this] { return closing_; });
   for (size_t i = 1; i < disabled.size(); ++i) EnableWindow(disabled[i], TRUE);
   SetVisible(false);
@@ -138,6 +141,20 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       if (onHelp) onHelp();
       return TRUE;
+    case kShownMessage:
+      if (onShown) onShown();
+      return 0;
+    case WM_COMMAND:
+      // Enter and Escape as in dialogs (sent by the dialog-key handling).
+      if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+        Close();
+        return 0;
+      }
+      if (lParam == 0 && LOWORD(wParam) == IDOK) {
+        if (defaultButton) defaultButton->Click();
+        return 0;
+      }
+      break;
     case WM_SIZE:
       bounds_.right = bounds_.left + LOWORD(lParam);
       bounds_.bottom = bounds_.top + HIWORD(lParam);

@@ -42,6 +42,8 @@ class Form : public Container {
   std::function<void()> onHelp;        // F1 / WM_HELP
   std::function<void()> onClose;       // FormClose
   std::function<bool()> onCloseQuery;  // false keeps the window open
+  std::function<void()> onShown;       // once ShowModal's loop runs (tests act from here)
+  Button* defaultButton = nullptr;     // Enter clicks it; Escape closes the window
 
   // Hidden; a click applies the language file to this window (see LoadTranslation).
   Button& Button_LoadTranslation;

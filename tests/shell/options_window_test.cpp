@@ -268,7 +268,7 @@ TEST_F(Options, PasswordSetHereOpensTheStartUpPromptInAnyLetterCase) {
   const std::wstring stored = Reg().ReadStringValue(HKLM, kPasswordKey, kPasswordValue);
   EXPECT_EQ(stored, AnsiToWide(PasswordScramble("GEHEIM")));
   PasswordWindow prompt(stored);
-  prompt.onShown = [](PasswordWindow& p) {
+  prompt.onShownWindow = [](PasswordWindow& p) {
     for (wchar_t ch : std::wstring(L"geheim")) SendMessageW(p.Edit(), WM_CHAR, ch, 0);
     p.ClickOk();
   };

@@ -62,7 +62,7 @@ TEST(PasswordWindow, AcceptsOnlyTheStoredPassword) {
     PasswordWindow window(stored);
     EXPECT_EQ(WindowText(window.Handle()), L"Passwort eingeben");
     EXPECT_TRUE(GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    window.onShown = c.act;
+    window.onShownWindow = c.act;
     EXPECT_EQ(window.ShowModal(), c.result);
     std::vector<std::wstring> texts;
     for (const auto& request : dialogs.requests) {
