@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -155,11 +156,11 @@ class DriveScanTest : public ::testing::Test {
   }
 
   // Scans only the test drive, and only after its mapping was proven.
-  DcScanResult Scan() {
+  DcScanResult Scan(const std::function<void(const DcScanPhase&)>& onPhase = {}) {
     EXPECT_EQ(rules_.DriveRoots, std::vector<std::wstring>{TestDrive::kRoot});
     if (!drive_.Mapped() || rules_.DriveRoots != std::vector<std::wstring>{TestDrive::kRoot})
       return DcScanResult::NoDrives;
-    return scan_.Run(rules_, steps_);
+    return scan_.Run(rules_, steps_, true, {}, onPhase);
   }
 
   TempFolder folder_;
@@ -305,17 +306,33 @@ TEST_F(DriveScanTest, LinkedFoldersAreNeverEnteredAndLongPathsWork) {
   std::wstring deep = L"ABC\\";
   for (int i = 0; i < 20; ++i) deep += L"A-LONG-FOLDER-NAME\\";
   Put(deep + L"DEEP.TMP");
+  Put(L"LINKTGT\\BIG.TMP");  // beyond 32 bits (sparse: no disk space used)
+  {
+    UniqueFileHandle big(CreateFileW(L"M:\\LINKTGT\\BIG.TMP", GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size{};
+    size.QuadPart = 5'000'000'000;
+    ASSERT_TRUE(big && SetFilePointerEx(big.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(big.get()));
+  }
   ASSERT_GT(deep.size(), static_cast<std::size_t>(MAX_PATH));
   ASSERT_TRUE(testing::MakeFolderLink(L"M:\\ABC\\", L"LOOP", L".."));  // back up to the root
   ASSERT_TRUE(testing::MakeFolderLink(L"M:\\ABC\\", L"LINKED", L"../LINKTGT"));
 
-  ASSERT_EQ(Scan(), DcScanResult::Completed);
-  std::vector<std::wstring> expected = {std::wstring(kTmp) + L" | M:\\ABC\\X.TMP",
-                                        std::wstring(kTmp) + L" | M:\\LINKTGT\\L.TMP",
-                                        std::wstring(kTmp) + L" | M:\\" + deep + L"DEEP.TMP"};
+  std::vector<DcScanPhase> phases;
+  ASSERT_EQ(Scan([&](const DcScanPhase& phase) { phases.push_back(phase); }), DcScanResult::Completed);
+  std::vector<std::wstring> expected = {
+      std::wstring(kTmp) + L" | M:\\ABC\\X.TMP", std::wstring(kTmp) + L" | M:\\LINKTGT\\L.TMP",
+      std::wstring(kTmp) + L" | M:\\LINKTGT\\BIG.TMP", std::wstring(kTmp) + L" | M:\\" + deep + L"DEEP.TMP"};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Narrow(FileRows(scan_)), Narrow(expected));
   EXPECT_EQ(DCScannedFolders, 3 + 20);  // root, ABC, LINKTGT and the long chain, each once
+  // The count before the walk gives the progress bar the same number of folders.
+  ASSERT_EQ(phases.size(), 2u);
+  EXPECT_EQ(phases[0].kind, DcScanPhase::CountFolders);
+  EXPECT_EQ(phases[1].kind, DcScanPhase::WalkDrive);
+  EXPECT_EQ(phases[1].folder, TestDrive::kRoot);
+  EXPECT_EQ(phases[1].maximum, DCScannedFolders);
+  EXPECT_EQ(scan_.Progress.FolderTally, DCScannedFolders);
+  EXPECT_EQ(DCFoundBytes, 5'000'000'000 + 3);  // and three files of one byte
   // Empty categories are gone; the file rows point at the one that is left.
   ASSERT_EQ(std::count_if(scan_.Rows.begin(), scan_.Rows.end(), [](const auto& row) { return row.IsCategory; }), 1);
   EXPECT_EQ(scan_.Rows[0].Name, kTmp);
