@@ -127,8 +127,9 @@ TEST_P(HelpTopics, OpenTheViewerOfTheLanguagesFile) {
   EXPECT_FALSE(IsWindow(viewer));
 }
 
-const std::vector<std::wstring> kEnglishContents = {L"Welcome", L"The main window", L"Settings"};
-const std::vector<std::wstring> kGermanContents = {L"Willkommen", L"Das Hauptfenster", L"Einstellungen"};
+const std::vector<std::wstring> kEnglishContents = {L"Welcome", L"The main window", L"Settings", L"Drive Cleaner"};
+const std::vector<std::wstring> kGermanContents = {L"Willkommen", L"Das Hauptfenster", L"Einstellungen",
+                                                  L"Drive Cleaner"};
 
 INSTANTIATE_TEST_SUITE_P(
     HelpCodes, HelpTopics,
