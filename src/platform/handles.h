@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <wininet.h>
 
 #include <utility>
 
@@ -48,6 +49,8 @@ inline void CloseKey(HKEY key) { RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void CloseFind(HANDLE handle) { FindClose(handle); }
 inline void UnloadModule(HMODULE library) { FreeLibrary(library); }
+// Declared here, defined by wininet: only users of UniqueInternetHandle link it.
+inline void CloseInternet(HINTERNET handle) { InternetCloseHandle(handle); }
 }  // namespace handle_detail
 
 using UniqueHkey = UniqueHandle<HKEY, handle_detail::CloseKey, handle_detail::NullKey>;
@@ -57,5 +60,6 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, handle_detail::CloseKernelHandle
 using UniqueFileHandle = UniqueHandle<HANDLE, handle_detail::CloseKernelHandle, handle_detail::InvalidFileHandle>;
 using UniqueFindHandle = UniqueHandle<HANDLE, handle_detail::CloseFind, handle_detail::InvalidFileHandle>;
 using UniqueModule = UniqueHandle<HMODULE, handle_detail::UnloadModule, handle_detail::NullModule>;
+using UniqueInternetHandle = UniqueHandle<HINTERNET, handle_detail::CloseInternet, handle_detail::NullHandle>;
 
 }  // namespace vt

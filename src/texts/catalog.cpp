@@ -1,3 +1,4 @@
+#include "texts/dc_download_texts.h"
 #include "texts/main_texts.h"
 #include "texts/options_texts.h"
 #include "texts/startup_texts.h"
@@ -12,6 +13,7 @@ std::span<const TextSection* const> AllTextSections() {
       &kContextMenuTexts,
       &kMainWindowTexts,
       &kSplashTexts,
+      &kDcDownloadTexts,
   };
   return kAll;
 }
