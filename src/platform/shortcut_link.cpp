@@ -129,14 +129,15 @@ bool TShortcutLink::ReadLink() {
   }
   ComRef<IPersistFile> file;
   int showCommand = 0;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put())) ||
-      !ReadHeaderShowCommand(ShortcutFile, showCommand) || FAILED(file->Load(ShortcutFile.c_str(), STGM_READ)))
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put())) || !ReadHeaderShowCommand(ShortcutFile, showCommand) ||
+      FAILED(file->Load(ShortcutFile.c_str(), STGM_READ)))
     return Fail(L"Unable to open link file", !Quiet);
 
   // Everything is read first and taken over only when all of it could be read.
   std::wstring buffer(kTextBuffer, L'\0');
   auto text = [&buffer] { return std::wstring(buffer.c_str()); };
-  if (FAILED(link->GetWorkingDirectory(buffer.data(), kTextBuffer))) return Fail(L"Error in getting WorkingDir", !Quiet);
+  if (FAILED(link->GetWorkingDirectory(buffer.data(), kTextBuffer)))
+    return Fail(L"Error in getting WorkingDir", !Quiet);
   const std::wstring workingDir = text();
   WIN32_FIND_DATAW found{};
   buffer[0] = L'\0';
@@ -183,16 +184,14 @@ bool TShortcutLink::WriteLink() {
     return Fail(kFailed, true);
   // Only 3 and 7 mean anything in a shortcut; everything else (a new link's 0
   // included, which some launchers take as "hidden") is written as normal.
-  const int showCommand =
-      showCmd_ == SW_SHOWMAXIMIZED || showCmd_ == SW_SHOWMINNOACTIVE ? showCmd_ : SW_SHOWNORMAL;
+  const int showCommand = showCmd_ == SW_SHOWMAXIMIZED || showCmd_ == SW_SHOWMINNOACTIVE ? showCmd_ : SW_SHOWNORMAL;
   const BYTE key = hotKey_ > L' ' ? VirtualKeyOf(hotKey_) : 0;
   // A link that misses a field it was given is not the link that was asked for.
   if (FAILED(link->SetPath(Target.c_str())) || FAILED(link->SetWorkingDirectory(WorkingDir.c_str())) ||
       FAILED(link->SetArguments(Arguments.c_str())) || FAILED(link->SetDescription(Description.c_str())) ||
       FAILED(link->SetShowCmd(showCommand)) ||
       (key != 0 && FAILED(link->SetHotkey(MAKEWORD(key, HOTKEYF_CONTROL | HOTKEYF_ALT)))) ||
-      FAILED(link->SetIconLocation(IconLocation.c_str(), IconNumber)) ||
-      FAILED(file->Save(ShortcutFile.c_str(), TRUE)))
+      FAILED(link->SetIconLocation(IconLocation.c_str(), IconNumber)) || FAILED(file->Save(ShortcutFile.c_str(), TRUE)))
     return Fail(kFailed, true);
   return true;
 }
