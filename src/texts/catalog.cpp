@@ -1,4 +1,5 @@
 #include "texts/dc_download_texts.h"
+#include "texts/dc_options_texts.h"
 #include "texts/main_texts.h"
 #include "texts/options_texts.h"
 #include "texts/startup_texts.h"
@@ -14,6 +15,9 @@ std::span<const TextSection* const> AllTextSections() {
       &kMainWindowTexts,
       &kSplashTexts,
       &kDcDownloadTexts,
+      &kDcOptionsTexts,
+      &kDcNewTypTexts,
+      &kDcNewExcTexts,
   };
   return kAll;
 }
