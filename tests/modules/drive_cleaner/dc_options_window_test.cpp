@@ -7,6 +7,8 @@
 #include "core/globals.h"
 #include "platform/win_registry.h"
 #include "support/test_support.h"
+#include "texts/dc_options_texts.h"
+#include "ui/module_form.h"
 
 namespace vt::testing {
 
@@ -269,6 +271,15 @@ TEST_F(DcOptionsWindow, BrowseAsksForAFileOrAFolder) {
   EXPECT_EQ(dialog.Edit_Name.Text(), L"C:\\picked.txt") << "an empty choice changes nothing";
   EXPECT_EQ(answers.files, 1);
   EXPECT_EQ(answers.folders, 1);
+}
+
+TEST_F(DcOptionsWindow, EveryTranslatedCaptionIsInItsTable) {
+  TForm_DC_Options window(app_.Path());
+  TForm_DC_NewTyp newTyp;
+  TForm_DC_NewExc newExc;
+  EXPECT_EQ(ui::UndeclaredCaptions(window, kDcOptionsTexts), std::vector<std::wstring>{});
+  EXPECT_EQ(ui::UndeclaredCaptions(newTyp, kDcNewTypTexts), std::vector<std::wstring>{});
+  EXPECT_EQ(ui::UndeclaredCaptions(newExc, kDcNewExcTexts), std::vector<std::wstring>{});
 }
 
 TEST_F(DcOptionsWindow, AMissingListEndsTheProgram) {
