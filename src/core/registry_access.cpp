@@ -193,6 +193,9 @@ std::wstring RegistryAccess::RootKeyName(RegRoot root) {
 void RegistryAccess::LoadCheckBox(RegRoot root, const std::wstring& key, const std::wstring& name,
                                   bool& checked) const {
   if (!ValueExists(root, key, name)) return;
+  // Text that is no number is no 0: it leaves the box as designed.
+  const int kind = ValueDataType(root, key, name);
+  if ((kind == kValueString || kind == kValueExpandString) && !ParseInt32(ReadStringValue(root, key, name))) return;
   const std::int32_t stored = ReadIntegerValue(root, key, name);
   if (stored == 0 || stored == 1) checked = stored == 1;
 }

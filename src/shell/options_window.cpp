@@ -11,6 +11,7 @@
 #include "platform/news_channels.h"
 #include "platform/text_codec.h"
 #include "platform/win_registry.h"
+#include "ui/page_list.h"
 #include "texts/options_texts.h"
 
 namespace vt {
@@ -35,99 +36,12 @@ constexpr int kTextWidth = kPageWidth - 32;
 constexpr int kSwitchHeight = 34;
 
 constexpr COLORREF kFrameColor = RGB(0xA9, 0xB4, 0xC2);
-constexpr COLORREF kAccentColor = RGB(0x2B, 0x57, 0x9A);
-constexpr COLORREF kSelectedColor = RGB(0xDC, 0xE7, 0xF7);
-constexpr COLORREF kHoverColor = RGB(0xEE, 0xF3, 0xFB);
-constexpr COLORREF kTitleColor = RGB(0x1F, 0x3F, 0x7A);
 constexpr COLORREF kInfoColor = RGB(0x44, 0x44, 0x44);
 
 std::wstring German(std::wstring_view key) {
   return std::wstring(kOptionsTexts.German(key));
 }
 
-Gdiplus::Color GdiColor(COLORREF color) {
-  return Gdiplus::Color(255, GetRValue(color), GetGValue(color), GetBValue(color));
-}
-
-// One entry of the page list: shows its page's (translated) caption, marks the
-// active page with an accent bar and follows the mouse.
-class PageSwitchEntry : public ui::GraphicControl {
- public:
-  PageSwitchEntry(ui::Container* parent, std::wstring name, ui::PageControl& pages, int index, RECT bounds)
-      : GraphicControl(parent, std::move(name)), pages_(pages), index_(index) {
-    bounds_ = bounds;
-  }
-  bool HasCaption() const override { return false; }  // the page's caption is shown
-  void MouseEnter() override {
-    hovered_ = true;
-    Invalidate();
-  }
-  void MouseLeave() override {
-    hovered_ = false;
-    Invalidate();
-  }
-  void Paint(Gdiplus::Graphics& g) override {
-    const bool active = pages_.ActivePageIndex() == index_;
-    const Gdiplus::Rect box(bounds_.left, bounds_.top, Width(), Height());
-    if (active || hovered_) {
-      Gdiplus::SolidBrush fill(GdiColor(active ? kSelectedColor : kHoverColor));
-      g.FillRectangle(&fill, box);
-    }
-    if (active) {
-      Gdiplus::SolidBrush accent(GdiColor(kAccentColor));
-      g.FillRectangle(&accent, Gdiplus::Rect(bounds_.left, bounds_.top, 4, Height()));
-    }
-    Gdiplus::FontFamily family(L"Tahoma");
-    const Gdiplus::FontFamily* use =
-        family.GetLastStatus() == Gdiplus::Ok ? &family : Gdiplus::FontFamily::GenericSansSerif();
-    Gdiplus::Font font(use, 9, active ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
-    Gdiplus::SolidBrush text(GdiColor(active ? kTitleColor : RGB(0x22, 0x22, 0x22)));
-    Gdiplus::StringFormat format;
-    format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-    format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-    format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
-    g.SetTextRenderingHint(Gdiplus::TextRenderingHintClearTypeGridFit);
-    const std::wstring caption = pages_.Page(index_).Caption();
-    const Gdiplus::RectF layout(static_cast<float>(bounds_.left + 14), static_cast<float>(bounds_.top),
-                                static_cast<float>(Width() - 18), static_cast<float>(Height()));
-    g.DrawString(caption.c_str(), static_cast<INT>(caption.size()), &font, layout, &format, &text);
-  }
-
- private:
-  ui::PageControl& pages_;
-  int index_;
-  bool hovered_ = false;
-};
-
-// A page's caption as its title, with a thin line under it.
-class PageTitle : public ui::GraphicControl {
- public:
-  PageTitle(ui::Container* parent, std::wstring name, const ui::TabSheet& page, RECT bounds)
-      : GraphicControl(parent, std::move(name)), page_(page) {
-    bounds_ = bounds;
-  }
-  bool HasCaption() const override { return false; }  // the page's caption is shown
-  void Paint(Gdiplus::Graphics& g) override {
-    Gdiplus::SolidBrush line(GdiColor(RGB(0xD8, 0xDE, 0xE6)));
-    g.FillRectangle(&line, Gdiplus::Rect(bounds_.left, bounds_.bottom - 1, Width(), 1));
-    HDC dc = g.GetHDC();
-    HFONT font = CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
-    HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kTitleColor);
-    RECT box{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom - 4};
-    const std::wstring caption = page_.Caption();
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    g.ReleaseHDC(dc);
-  }
-
- private:
-  const ui::TabSheet& page_;
-};
 
 }  // namespace
 
@@ -183,7 +97,7 @@ void OptionsWindow::BuildLayout() {
   list.SetBackgroundColor(RGB(0xFF, 0xFF, 0xFF));
   for (int i = 0; i < PageControl1.PageCount(); ++i) {
     const int top = 8 + i * (kSwitchHeight + 2);
-    auto& entry = Make<PageSwitchEntry>(&list, L"PageSwitch_" + std::to_wstring(i + 1), PageControl1, i,
+    auto& entry = Make<ui::PageSwitchEntry>(&list, L"PageSwitch_" + std::to_wstring(i + 1), PageControl1, i,
                                         RECT{1, top, kListArea.right - kListArea.left - 1, top + kSwitchHeight});
     entry.onClick = [this, i] { ShowPage(i); };
     pageSwitches_.push_back(&entry);
@@ -198,7 +112,7 @@ void OptionsWindow::BuildLayout() {
   const int infoHeights[] = {48, 36, 80, 36};
   for (int i = 0; i < PageControl1.PageCount(); ++i) {
     ui::TabSheet& page = PageControl1.Page(i);
-    Make<PageTitle>(&page, L"Label_Title_" + std::to_wstring(i + 1), page, RECT{16, 14, 16 + kTextWidth, 43});
+    Make<ui::PageTitle>(&page, L"Label_Title_" + std::to_wstring(i + 1), page, RECT{16, 14, 16 + kTextWidth, 43});
     auto& info =
         Make<ui::Label>(&page, infoNames[i], German(infoNames[i]), RECT{16, 52, 16 + kTextWidth, 52 + infoHeights[i]});
     info.font.color = kInfoColor;

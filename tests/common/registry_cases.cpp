@@ -195,6 +195,8 @@ TEST_P(RegistryCases, CheckBoxesTakeOnlyZeroOrOne) {
       {"2 keeps designed", [&] { reg_->WriteIntegerValue(HKCU, Key(), L"box", 2); }, true, true},
       {"2 keeps designed off", [&] { reg_->WriteIntegerValue(HKCU, Key(), L"box", 2); }, false, false},
       {"text 1 checks", [&] { reg_->WriteStringValue(HKCU, Key(), L"box", L"1"); }, false, true},
+      {"text that is no number keeps designed", [&] { reg_->WriteStringValue(HKCU, Key(), L"box", L"ja"); }, true,
+       true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "texts/dc_options_texts.h"
+#include "ui/page_list.h"
 #include "ui/translation.h"
 
 namespace vt {
@@ -27,98 +28,12 @@ constexpr int kInner = kPageWidth - 32;  // width of the page's content
 constexpr int kSwitchHeight = 34;
 
 constexpr COLORREF kFrameColor = RGB(0xA9, 0xB4, 0xC2);
-constexpr COLORREF kAccentColor = RGB(0x2B, 0x57, 0x9A);
-constexpr COLORREF kSelectedColor = RGB(0xDC, 0xE7, 0xF7);
-constexpr COLORREF kHoverColor = RGB(0xEE, 0xF3, 0xFB);
-constexpr COLORREF kTitleColor = RGB(0x1F, 0x3F, 0x7A);
 constexpr COLORREF kInfoColor = RGB(0x44, 0x44, 0x44);
 constexpr COLORREF kWarnColor = RGB(0xB0, 0x20, 0x20);
 
 std::wstring German(const TextSection& texts, std::wstring_view key) { return std::wstring(texts.German(key)); }
 std::wstring G(std::wstring_view key) { return German(kDcOptionsTexts, key); }
 
-Gdiplus::Color GdiColor(COLORREF color) {
-  return Gdiplus::Color(255, GetRValue(color), GetGValue(color), GetBValue(color));
-}
-
-// One entry of the page list on the left: the page's caption, an accent bar on
-// the active page, a lighter band under the mouse.
-class PageSwitchEntry : public ui::GraphicControl {
- public:
-  PageSwitchEntry(ui::Container* parent, std::wstring name, ui::PageControl& pages, int index, RECT bounds)
-      : GraphicControl(parent, std::move(name)), pages_(pages), index_(index) {
-    bounds_ = bounds;
-  }
-  bool HasCaption() const override { return false; }
-  void MouseEnter() override {
-    hovered_ = true;
-    Invalidate();
-  }
-  void MouseLeave() override {
-    hovered_ = false;
-    Invalidate();
-  }
-  void Paint(Gdiplus::Graphics& g) override {
-    const bool active = pages_.ActivePageIndex() == index_;
-    if (active || hovered_) {
-      Gdiplus::SolidBrush fill(GdiColor(active ? kSelectedColor : kHoverColor));
-      g.FillRectangle(&fill, Gdiplus::Rect(bounds_.left, bounds_.top, Width(), Height()));
-    }
-    if (active) {
-      Gdiplus::SolidBrush accent(GdiColor(kAccentColor));
-      g.FillRectangle(&accent, Gdiplus::Rect(bounds_.left, bounds_.top, 4, Height()));
-    }
-    Gdiplus::FontFamily family(L"Tahoma");
-    const Gdiplus::FontFamily* use =
-        family.GetLastStatus() == Gdiplus::Ok ? &family : Gdiplus::FontFamily::GenericSansSerif();
-    Gdiplus::Font font(use, 9, active ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
-    Gdiplus::SolidBrush text(GdiColor(active ? kTitleColor : RGB(0x22, 0x22, 0x22)));
-    Gdiplus::StringFormat format;
-    format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-    format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-    format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
-    g.SetTextRenderingHint(Gdiplus::TextRenderingHintClearTypeGridFit);
-    const std::wstring caption = pages_.Page(index_).Caption();
-    const Gdiplus::RectF layout(static_cast<float>(bounds_.left + 14), static_cast<float>(bounds_.top),
-                                static_cast<float>(Width() - 18), static_cast<float>(Height()));
-    g.DrawString(caption.c_str(), static_cast<INT>(caption.size()), &font, layout, &format, &text);
-  }
-
- private:
-  ui::PageControl& pages_;
-  int index_;
-  bool hovered_ = false;
-};
-
-// The page's caption as its title with a thin line under it.
-class PageTitle : public ui::GraphicControl {
- public:
-  PageTitle(ui::Container* parent, std::wstring name, const ui::TabSheet& page, RECT bounds)
-      : GraphicControl(parent, std::move(name)), page_(page) {
-    bounds_ = bounds;
-  }
-  bool HasCaption() const override { return false; }
-  void Paint(Gdiplus::Graphics& g) override {
-    Gdiplus::SolidBrush line(GdiColor(RGB(0xD8, 0xDE, 0xE6)));
-    g.FillRectangle(&line, Gdiplus::Rect(bounds_.left, bounds_.bottom - 1, Width(), 1));
-    HDC dc = g.GetHDC();
-    HFONT font = CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
-    HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kTitleColor);
-    RECT box{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom - 4};
-    const std::wstring caption = page_.Caption();
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    g.ReleaseHDC(dc);
-  }
-
- private:
-  const ui::TabSheet& page_;
-};
 
 // The system's image list of large (32 x 32) or small shell icons, and the index
 // of the icon the shell shows for a path (which need not exist).
@@ -315,7 +230,7 @@ void TForm_DC_Options::BuildLayout() {
   list.SetBackgroundColor(RGB(0xFF, 0xFF, 0xFF));
   for (int i = 0; i < PageControl1.PageCount(); ++i) {
     const int top = 8 + i * (kSwitchHeight + 2);
-    auto& entry = Make<PageSwitchEntry>(&list, L"PageSwitch_" + std::to_wstring(i + 1), PageControl1, i,
+    auto& entry = Make<ui::PageSwitchEntry>(&list, L"PageSwitch_" + std::to_wstring(i + 1), PageControl1, i,
                                         RECT{1, top, kListArea.right - kListArea.left - 1, top + kSwitchHeight});
     entry.onClick = [this, i] { ShowPage(i); };
     pageSwitches_.push_back(&entry);
@@ -328,7 +243,7 @@ void TForm_DC_Options::BuildLayout() {
   for (int i = 0; i < PageControl1.PageCount(); ++i) {
     ui::TabSheet& page = PageControl1.Page(i);
     page.tag = 1;
-    Make<PageTitle>(&page, L"Label_Title_" + std::to_wstring(i + 1), page, RECT{16, 14, 16 + kInner, 43});
+    Make<ui::PageTitle>(&page, L"Label_Title_" + std::to_wstring(i + 1), page, RECT{16, 14, 16 + kInner, 43});
     if (!infos[i]) continue;
     auto& info = Make<ui::Label>(&page, infos[i], G(infos[i]), RECT{16, 52, 16 + kInner, 90});
     info.font.color = kInfoColor;
