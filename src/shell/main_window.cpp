@@ -171,7 +171,7 @@ void MainWindow::InitSkin(const std::function<void(const std::wstring&)>& status
     ui::LoadSkinButton(*header.button, ini, header.section);
     header.button->hint = kMainWindowTexts.Text(header.button->Name());
   }
-  const auto menuFont = ui::ReadSkinFont(L"MenuText_Font").Spec();
+  const auto menuFont = ui::ReadSkinFont(L"MenuText_Font").ToFont();
   struct Captioned {
     ThreeStateImage* button;
     const wchar_t* key;
@@ -219,9 +219,9 @@ void MainWindow::InitSkin(const std::function<void(const std::wstring&)>& status
   PardunMouseImage3State_ModuleDummy.Picture_Pressed = ui::LoadSkinFile(L"button_sub_down.png");
   Picture welcome = submenuClean_;
   welcome.DrawText(kMainWindowTexts.Text(L"MESSAGE_SubMenuCaption_Start"),
-                   ui::ReadSkinFont(L"SubMenu_HeaderFontBIG").Spec(true), 4, 8);
+                   ui::ReadSkinFont(L"SubMenu_HeaderFontBIG").ToFont(true), 4, 8);
   const auto lines = EntryLines(L"MESSAGE_SubMenu_StartText", 32);
-  const auto textFont = ui::ReadSkinFont(L"OtherText_Font").Spec();
+  const auto textFont = ui::ReadSkinFont(L"OtherText_Font").ToFont();
   for (size_t i = 0; i < lines.size(); ++i) welcome.DrawText(lines[i], textFont, 4, 36 + 12 * static_cast<int>(i));
   Image_Submenu.SetPicture(std::move(welcome));
   ShowMenuPage();
@@ -240,8 +240,8 @@ void MainWindow::PaintGroupButton(ThreeStateImage& button, const std::wstring& i
   };
   const int header = offset(L"Header", defaultHeader), text1 = offset(L"Text1", defaultText1),
             text2 = offset(L"Text2", defaultText2);
-  const auto big = ui::ReadSkinFont(L"GroupButton_FontBIG").Spec(true);
-  const auto small = ui::ReadSkinFont(L"GroupButton_FontSMALL").Spec();
+  const auto big = ui::ReadSkinFont(L"GroupButton_FontBIG").ToFont(true);
+  const auto small = ui::ReadSkinFont(L"GroupButton_FontSMALL").ToFont();
   const Picture icon = iconFile.empty() ? Picture() : ui::LoadSkinFile(iconFile);
   const RECT at = button.Bounds();
   int shift = 0;
@@ -271,8 +271,8 @@ void MainWindow::SelectCategory(Category category) {
 
   Picture submenu = submenuClean_;
   const auto header = EntryLines(kHeaderKeys[index], 1);
-  submenu.DrawText(Line(header, 0), ui::ReadSkinFont(L"SubMenu_HeaderFontBIG").Spec(true), 4, 1);
-  submenu.DrawText(Line(header, 1), ui::ReadSkinFont(L"SubMenu_HeaderFontSMALL").Spec(), 6, 20);
+  submenu.DrawText(Line(header, 0), ui::ReadSkinFont(L"SubMenu_HeaderFontBIG").ToFont(true), 4, 1);
+  submenu.DrawText(Line(header, 1), ui::ReadSkinFont(L"SubMenu_HeaderFontSMALL").ToFont(), 6, 20);
   Image_Submenu.SetPicture(submenu);
 
   ThreeStateImage* slots[3] = {&PardunMouseImage3State_Module1, &PardunMouseImage3State_Module2,
@@ -289,8 +289,8 @@ void MainWindow::SelectCategory(Category category) {
 void MainWindow::PaintSlot(ThreeStateImage& slot, const std::wstring& captionKey, const std::wstring& iconFile,
                            bool wiperIcon) {
   const auto lines = EntryLines(captionKey, 1);
-  const auto big = ui::ReadSkinFont(L"SubMenuButton_FontBIG").Spec(true);
-  const auto small = ui::ReadSkinFont(L"SubMenuButton_FontSMALL").Spec();
+  const auto big = ui::ReadSkinFont(L"SubMenuButton_FontBIG").ToFont(true);
+  const auto small = ui::ReadSkinFont(L"SubMenuButton_FontSMALL").ToFont();
   const Picture icon = ui::LoadSkinFile(iconFile);
   const RECT& menu = Image_Submenu.Bounds();
   const Picture behind = Image_Submenu.GetPicture().Crop(slot.Left() - menu.left, slot.Top() - menu.top, slot.Width(),
@@ -372,12 +372,12 @@ void MainWindow::BuildAboutPage() {
       piece = piece.substr(3);
       if (const size_t close = piece.find(L"</b>"); close != std::wstring::npos) piece.erase(close, 4);
     }
-    aboutBackground_.DrawText(piece, font.Spec(bold), 32, y);
+    aboutBackground_.DrawText(piece, font.ToFont(bold), 32, y);
     y += 14;
     if (end == std::wstring::npos) break;
     start = end + 4;
   }
-  aboutBackground_.DrawText(L"Version: " + ProductVersion, font.Spec(true), 532, 380);
+  aboutBackground_.DrawText(L"Version: " + ProductVersion, font.ToFont(true), 532, 380);
 }
 
 void MainWindow::ShowAboutPage() {

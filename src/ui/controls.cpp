@@ -393,17 +393,17 @@ Label::Label(Container* parent, std::wstring name, std::wstring caption, RECT bo
 }
 
 void Label::Paint(Gdiplus::Graphics& graphics) {
-  FontSpec spec = font;
-  if (!enabled_) spec.color = GetSysColor(COLOR_GRAYTEXT);
+  FontSpec fontSpec = font;
+  if (!enabled_) fontSpec.color = GetSysColor(COLOR_GRAYTEXT);
   if (rich) {
-    DrawRich(graphics, caption_, spec, bounds_, wordWrap);
+    DrawRich(graphics, caption_, fontSpec, bounds_, wordWrap);
     return;
   }
-  Gdiplus::FontFamily family(spec.name.c_str());
+  Gdiplus::FontFamily family(fontSpec.name.c_str());
   const Gdiplus::FontFamily* use =
       family.GetLastStatus() == Gdiplus::Ok ? &family : Gdiplus::FontFamily::GenericSansSerif();
-  Gdiplus::Font f(use, spec.size, spec.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
-  Gdiplus::SolidBrush brush(Gdiplus::Color(255, GetRValue(spec.color), GetGValue(spec.color), GetBValue(spec.color)));
+  Gdiplus::Font f(use, fontSpec.size, fontSpec.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
+  Gdiplus::SolidBrush brush(Gdiplus::Color(255, GetRValue(fontSpec.color), GetGValue(fontSpec.color), GetBValue(fontSpec.color)));
   Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
   if (!wordWrap) format.SetFormatFlags(format.GetFormatFlags() | Gdiplus::StringFormatFlagsNoWrap);
   format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);

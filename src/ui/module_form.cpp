@@ -69,23 +69,23 @@ std::wstring CategoryText(ModuleCategory category) {
 
 // ---- ModuleForm ----
 
-ModuleForm::ModuleForm(const ModuleWindowSpec& spec)
-    : Form(std::wstring(spec.texts.name), kClientWidth, kClientHeight, FormBorder::Dialog),
+ModuleForm::ModuleForm(const ModuleWindowSpec& windowSpec)
+    : Form(std::wstring(windowSpec.texts.name), kClientWidth, kClientHeight, FormBorder::Dialog),
       Image_Header(Make<Image>(this, L"Image_Header", At(0, 0, kClientWidth, kHeaderHeight))),
       Image_HeaderKreis(Make<Image>(this, L"Image_HeaderKreis", At(6, 6, 49, 49))),
       Image_HeaderIcon(Make<Image>(this, L"Image_HeaderIcon", At(16, 16, 32, 32))),
       JvPageControl1(Make<PageControl>(this, L"JvPageControl1", At(0, kHeaderHeight, kClientWidth, 359))),
-      Button_Help(MakeButton(*this, spec.texts, L"Button_Help", 8)),
-      Button_Zurueck(MakeButton(*this, spec.texts, L"Button_Zurueck", 376)),
-      Button_Weiter(MakeButton(*this, spec.texts, L"Button_Weiter", 464)),
-      Button_Close(MakeButton(*this, spec.texts, L"Button_Close", 552)),
+      Button_Help(MakeButton(*this, windowSpec.texts, L"Button_Help", 8)),
+      Button_Zurueck(MakeButton(*this, windowSpec.texts, L"Button_Zurueck", 376)),
+      Button_Weiter(MakeButton(*this, windowSpec.texts, L"Button_Weiter", 464)),
+      Button_Close(MakeButton(*this, windowSpec.texts, L"Button_Close", 552)),
       // Designed beside "Hilfe"; FinishCreate puts it where "Beenden" is.
-      Button_Cancel(MakeButton(*this, spec.texts, L"Button_Cancel", 96)),
-      ProgressTimer(Make<Timer>(spec.timerName, spec.timerInterval)),
-      texts_(spec.texts),
-      helpCode_(spec.helpCode),
-      iconCode_(spec.iconCode.empty() ? spec.helpCode : spec.iconCode),
-      category_(spec.category) {
+      Button_Cancel(MakeButton(*this, windowSpec.texts, L"Button_Cancel", 96)),
+      ProgressTimer(Make<Timer>(windowSpec.timerName, windowSpec.timerInterval)),
+      texts_(windowSpec.texts),
+      helpCode_(windowSpec.helpCode),
+      iconCode_(windowSpec.iconCode.empty() ? windowSpec.helpCode : windowSpec.iconCode),
+      category_(windowSpec.category) {
   // The table must list the header caption too: fail here, not in the header.
   (void)texts_.German(kHeaderCaptionKey);
   JvPageControl1.SetBackgroundColor(RGB(255, 255, 255));
@@ -159,7 +159,7 @@ void ModuleForm::SetUpHeader() {
 
   Picture& header = Image_Header.GetPicture();
   headerCaption_ = texts_.Text(kHeaderCaptionKey);
-  FontSpec caption = ReadSkinFont(L"AllModules_HeaderFont").Spec(true);
+  FontSpec caption = ReadSkinFont(L"AllModules_HeaderFont").ToFont(true);
   FontSpec shadow = caption;
   shadow.color = ReadSkinFont(L"AllModules_HeaderFontSHADOW").Color();
   header.DrawText(headerCaption_, shadow, 61, 21);
@@ -167,7 +167,7 @@ void ModuleForm::SetUpHeader() {
 
   headerCategory_ = CategoryText(category_);
   const SkinFont categoryFont = ReadSkinFont(L"AllModules_BackgroundBitmapFont");
-  FontSpec category = categoryFont.Spec();
+  FontSpec category = categoryFont.ToFont();
   FontSpec categoryShadow = category;
   categoryShadow.color = RGB(0, 0, 0);
   const int width = header.Width(), height = header.Height();

@@ -62,7 +62,7 @@ class ModuleForm : public Form {
   static constexpr int kClientWidth = 640;
   static constexpr int kClientHeight = 480;
 
-  explicit ModuleForm(const ModuleWindowSpec& spec);
+  explicit ModuleForm(const ModuleWindowSpec& windowSpec);
   ~ModuleForm() override;
 
   // The module's last step of construction: caption, translation, and unless the

@@ -33,11 +33,11 @@ void Prepare(Graphics& g) {
   g.SetPixelOffsetMode(PixelOffsetModeHalf);
 }
 
-void DrawString(Graphics& g, const std::wstring& text, const FontSpec& spec, int x, int y, bool alignRight) {
-  FontFamily family(spec.name.c_str());
+void DrawString(Graphics& g, const std::wstring& text, const FontSpec& fontSpec, int x, int y, bool alignRight) {
+  FontFamily family(fontSpec.name.c_str());
   const FontFamily* use = family.GetLastStatus() == Ok ? &family : FontFamily::GenericSansSerif();
-  Font font(use, spec.size, spec.bold ? FontStyleBold : FontStyleRegular, UnitPoint);
-  SolidBrush brush(ToColor(spec.color));
+  Font font(use, fontSpec.size, fontSpec.bold ? FontStyleBold : FontStyleRegular, UnitPoint);
+  SolidBrush brush(ToColor(fontSpec.color));
   g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
   StringFormat format(StringFormat::GenericTypographic());
   format.SetFormatFlags(format.GetFormatFlags() | StringFormatFlagsMeasureTrailingSpaces | StringFormatFlagsNoWrap);

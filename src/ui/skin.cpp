@@ -29,13 +29,13 @@ COLORREF SkinFont::Color() const {
   return RGB(component(r), component(g), component(b));
 }
 
-FontSpec SkinFont::Spec(bool bold) const {
-  FontSpec spec;
-  if (!name.empty()) spec.name = name;
-  spec.size = size > 0 ? static_cast<float>(size) : 8.0f;
-  spec.color = Color();
-  spec.bold = bold;
-  return spec;
+FontSpec SkinFont::ToFont(bool bold) const {
+  FontSpec fontSpec;
+  if (!name.empty()) fontSpec.name = name;
+  fontSpec.size = size > 0 ? static_cast<float>(size) : 8.0f;
+  fontSpec.color = Color();
+  fontSpec.bold = bold;
+  return fontSpec;
 }
 
 SkinFont ReadSkinFont(const std::wstring& section) {

@@ -17,7 +17,7 @@ struct SkinFont {
   int size = -1;
   int r = -1, g = -1, b = -1;
   COLORREF Color() const;  // a missing component counts as 255
-  FontSpec Spec(bool bold = false) const;
+  FontSpec ToFont(bool bold = false) const;
 };
 SkinFont ReadSkinFont(const std::wstring& section);
 

@@ -139,8 +139,8 @@ std::vector<TDCException> LoadDCExceptions(const std::wstring& appDir, std::wstr
 
 DCOptions LoadDCOptions() {
   DCOptions options;
-  for (const auto& spec : kDCOptionSpecs)
-    if (auto stored = ReadFlag(DCSettingsKey(), std::wstring(spec.value))) options.*spec.flag = *stored;
+  for (const auto& option : kDCOptionSpecs)
+    if (auto stored = ReadFlag(DCSettingsKey(), std::wstring(option.value))) options.*option.flag = *stored;
   return options;
 }
 
@@ -193,8 +193,8 @@ void SaveDCSettings(const DCSettings& settings) {
   Reg().RemoveKey(HKLM, FoldersKey());
   Reg().RemoveKey(HKLM, FilesKey());
   Reg().RemoveKey(HKLM, MaskKey());
-  for (const auto& spec : kDCOptionSpecs)
-    Reg().SaveCheckBox(HKLM, DCSettingsKey(), std::wstring(spec.value), settings.Options.*spec.flag);
+  for (const auto& option : kDCOptionSpecs)
+    Reg().SaveCheckBox(HKLM, DCSettingsKey(), std::wstring(option.value), settings.Options.*option.flag);
   for (const auto& drive : settings.Drives)
     if (!drive.Root.empty())
       Reg().WriteStringValue(HKLM, DCSettingsKey(), drive.Root.substr(0, 1), drive.Checked ? L"1" : L"0");
