@@ -18,7 +18,6 @@ namespace vt {
 
 namespace {
 
-constexpr UINT kShownMessage = WM_APP + 1;
 const std::wstring kPasswordKey = L"SOFTWARE\\Microsoft\\Multimedia";
 const std::wstring kPasswordValue = L"Hxrqyyrrgvi9_8761";
 const std::wstring kOptionsKey = ProductRegKey + L"\\Options";
@@ -35,7 +34,6 @@ constexpr int kPageWidth = kPageArea.right - kPageArea.left;
 constexpr int kTextWidth = kPageWidth - 32;
 constexpr int kSwitchHeight = 34;
 
-constexpr COLORREF kFrameColor = RGB(0xA9, 0xB4, 0xC2);
 constexpr COLORREF kInfoColor = RGB(0x44, 0x44, 0x44);
 
 std::wstring German(std::wstring_view key) {
@@ -196,35 +194,8 @@ void OptionsWindow::ShowPage(int index) {
   PageControl1.SetActivePageIndex(index);
 }
 
-int OptionsWindow::ShowModal() {
-  PostMessageW(Handle(), kShownMessage, 0, 0);
-  return ui::Form::ShowModal();
-}
 
-LRESULT OptionsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == kShownMessage) {
-    if (onShown) onShown(*this);
-    return 0;
-  }
-  return ui::Form::WindowProc(message, wParam, lParam);
-}
-
-void OptionsWindow::PaintContent(HDC dc) {
-  HBRUSH frame = CreateSolidBrush(kFrameColor);
-  for (RECT area : {kListArea, kPageArea}) {
-    InflateRect(&area, 1, 1);
-    FrameRect(dc, &area, frame);
-  }
-  DeleteObject(frame);
-  RECT line{kListArea.left, kSeparatorY, kPageArea.right, kSeparatorY + 1};
-  HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
-  FillRect(dc, &line, shadow);
-  DeleteObject(shadow);
-  OffsetRect(&line, 0, 1);
-  HBRUSH light = CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT));
-  FillRect(dc, &line, light);
-  DeleteObject(light);
-}
+void OptionsWindow::PaintContent(HDC dc) { ui::PaintSettingsFrame(dc, kListArea, kPageArea, kSeparatorY); }
 
 void OptionsWindow::Tell(std::wstring_view key, MessageIcon icon) const {
   Dialogs().ShowMessage({Handle(), kOptionsTexts.Text(key), ProductTitle, icon, MessageButtons::Ok});

@@ -18,12 +18,6 @@ class OptionsWindow : public ui::Form {
   OptionsWindow();
   ~OptionsWindow() override;
 
-  // Shows the window and runs until it closes.
-  int ShowModal();
-  // Called once from inside the modal loop after the window is shown (tests act
-  // from here).
-  std::function<void(OptionsWindow&)> onShown;
-
   ui::PageControl& PageControl1;
   ui::TabSheet& TabSheet_Language;
   ui::TabSheet& TabSheet_Results;
@@ -57,7 +51,6 @@ class OptionsWindow : public ui::Form {
 
  protected:
   void LoadTranslation() override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc) override;
 
  private:

@@ -53,6 +53,19 @@ void PageSwitchEntry::Paint(Gdiplus::Graphics& g) {
   g.DrawString(caption.c_str(), static_cast<INT>(caption.size()), &font, layout, &format, &text);
 }
 
+void PaintSettingsFrame(HDC dc, const RECT& listArea, const RECT& pageArea, int separatorY) {
+  HBRUSH frame = CreateSolidBrush(kSettingsFrameColor);
+  for (RECT area : {listArea, pageArea}) {
+    InflateRect(&area, 1, 1);
+    FrameRect(dc, &area, frame);
+  }
+  DeleteObject(frame);
+  RECT line{listArea.left, separatorY, pageArea.right, separatorY + 1};
+  FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
+  OffsetRect(&line, 0, 1);
+  FillRect(dc, &line, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+}
+
 PageTitle::PageTitle(Container* parent, std::wstring name, const TabSheet& page, RECT bounds)
     : GraphicControl(parent, std::move(name)), page_(page) {
   bounds_ = bounds;

@@ -74,7 +74,8 @@ class Options : public ::testing::Test {
     OptionsWindow window;
     bool closed = false;
     window.onClose = [&] { closed = true; };
-    window.onShown = [&](OptionsWindow& w) {
+    window.onShown = [&] {
+      OptionsWindow& w = window;
       act(w);
       if (!closed) {
         w.onClose = nullptr;

@@ -27,7 +27,6 @@ constexpr int kPageWidth = kPageArea.right - kPageArea.left;
 constexpr int kInner = kPageWidth - 32;  // width of the page's content
 constexpr int kSwitchHeight = 34;
 
-constexpr COLORREF kFrameColor = RGB(0xA9, 0xB4, 0xC2);
 constexpr COLORREF kInfoColor = RGB(0x44, 0x44, 0x44);
 constexpr COLORREF kWarnColor = RGB(0xB0, 0x20, 0x20);
 
@@ -352,18 +351,7 @@ void TForm_DC_Options::TranslateLists() {
 
 void TForm_DC_Options::ShowPage(int index) { PageControl1.SetActivePageIndex(index); }
 
-void TForm_DC_Options::PaintContent(HDC dc) {
-  HBRUSH frame = CreateSolidBrush(kFrameColor);
-  for (RECT area : {kListArea, kPageArea}) {
-    InflateRect(&area, 1, 1);
-    FrameRect(dc, &area, frame);
-  }
-  DeleteObject(frame);
-  RECT line{kListArea.left, kSeparatorY, kPageArea.right, kSeparatorY + 1};
-  HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
-  FillRect(dc, &line, shadow);
-  DeleteObject(shadow);
-}
+void TForm_DC_Options::PaintContent(HDC dc) { ui::PaintSettingsFrame(dc, kListArea, kPageArea, kSeparatorY); }
 
 void TForm_DC_Options::LoadDCFileTypes() {
   settings_.FileTypes = vt::LoadDCFileTypes();
